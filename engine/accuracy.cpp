@@ -26,8 +26,7 @@ void AssessAccuracy(AdjustmentWork& w, Outbox& out) {
   const double underRoot = kTransverseFactor * w.invPb + kLongitudinalFactor * w.invPs;
   w.md = ((w.Sbp * w.mb) * SquareRoot(underRoot)) / MillimetresPerMetre;
   w.shortestSide = std::min({w.Sab, w.Sbc, w.Sac});
-  w.relErrorDenominator =
-      kDenominatorStep * TruncateTowardZero(Divide(w.shortestSide, w.mLogSide));
+  w.relErrorDenominator = kDenominatorStep * TruncateTowardZero(Divide(w.shortestSide, w.mLogSide));
   Emit(out, ResultField::Text25, w.relErrorDenominator);
   Emit(out, ResultField::Text18, w.md);
 }

@@ -36,8 +36,8 @@ struct AdjustmentWork {
   Vector<8> poleCoef;
 
   // First group.
-  double w1, w2;    // triangle closures of ABP and BCP, degrees
-  double firstVv;   // sum of squared first-group corrections, seconds squared
+  double w1, w2;   // triangle closures of ABP and BCP, degrees
+  double firstVv;  // sum of squared first-group corrections, seconds squared
 
   // Known sides (metres), azimuths (degrees, 0 to below 360) and the two fixed angles (degrees).
   double Sab, Sbc, Sac;
@@ -45,19 +45,19 @@ struct AdjustmentWork {
   double fixedAngleA, fixedAngleB;
 
   // Second group.
-  Vector<4> secondClosure;        // w(1)..w(3) seconds; w(4) units of 1e-6 of log10
-  Matrix<6, 8> conditionMatrix;   // rows 1-4 conditions, 5 azimuth function, 6 side function
-  Matrix<6, 6> normalMatrix;      // working normal matrix
-  Matrix<6, 6> normalCopy;        // the normal matrix as formed
-  Vector<4> solution;             // q(1..4); the correlates k(1..4) after SolveCorrelates
-  Vector<8> secondCorrection;     // v(1..8), seconds
-  double secondVv;                // sum of v(i) squared, seconds squared
+  Vector<4> secondClosure;       // w(1)..w(3) seconds; w(4) units of 1e-6 of log10
+  Matrix<6, 8> conditionMatrix;  // rows 1-4 conditions, 5 azimuth function, 6 side function
+  Matrix<6, 6> normalMatrix;     // working normal matrix
+  Matrix<6, 6> normalCopy;       // the normal matrix as formed
+  Vector<4> solution;            // q(1..4); the correlates k(1..4) after SolveCorrelates
+  Vector<8> secondCorrection;    // v(1..8), seconds
+  double secondVv;               // sum of v(i) squared, seconds squared
 
   // Weight reciprocals of the azimuth and of log10 of the side BP.
-  double sideCoefA, sideCoefC;             // side-function coefficient on the angles at A or C
-  double routeMeasureA, routeMeasureC;     // route measures, (units of 1e-6) squared
-  double invPb;                            // 1/Pb, dimensionless
-  double invPs;                            // 1/Ps, (units of 1e-6 per second) squared
+  double sideCoefA, sideCoefC;          // side-function coefficient on the angles at A or C
+  double routeMeasureA, routeMeasureC;  // route measures, (units of 1e-6) squared
+  double invPb;                         // 1/Pb, dimensionless
+  double invPs;                         // 1/Ps, (units of 1e-6 per second) squared
 
   // The new point, from A, from B and from C.
   double alphaAP, Sap, XpFromA, YpFromA;

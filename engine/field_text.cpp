@@ -45,7 +45,9 @@ const FieldFormat& FormatOf(ResultField field) {
 
 }  // namespace
 
-std::string_view FieldName(ResultField field) { return FormatOf(field).name; }
+std::string_view FieldName(ResultField field) {
+  return FormatOf(field).name;
+}
 
 std::string ResultText(ResultField field, double value) {
   const FieldFormat& format = FormatOf(field);

@@ -10,7 +10,9 @@ namespace velmora {
 
 namespace {
 
-double Length(double dX, double dY) { return SquareRoot(dX * dX + dY * dY); }
+double Length(double dX, double dY) {
+  return SquareRoot(dX * dX + dY * dY);
+}
 
 double WithinFullTurn(double azimuth) {
   return azimuth >= FullTurn ? azimuth - FullTurn : azimuth;

@@ -9,8 +9,12 @@ namespace velmora {
 
 namespace {
 
-double Sine(double degrees) { return std::sin(degrees * DegreeToRadian); }
-double Cosine(double degrees) { return std::cos(degrees * DegreeToRadian); }
+double Sine(double degrees) {
+  return std::sin(degrees * DegreeToRadian);
+}
+double Cosine(double degrees) {
+  return std::cos(degrees * DegreeToRadian);
+}
 
 }  // namespace
 

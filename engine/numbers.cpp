@@ -9,8 +9,12 @@ namespace velmora {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -160,7 +164,9 @@ std::string NumberToText(double x) {
   return text;
 }
 
-double TruncateTowardZero(double x) { return std::trunc(x); }
+double TruncateTowardZero(double x) {
+  return std::trunc(x);
+}
 
 double RoundHalfEven(double x, int decimals) {
   const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];

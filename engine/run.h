@@ -13,11 +13,11 @@ namespace velmora {
 
 // Where a run stopped.
 enum class RunStep {
-  ObservedAngle,           // reading angle `index` (1..8)
-  PoleCoefficient,         // pole coefficient of angle `index`
-  FirstGroup,              // triangle closures w1, w2
-  KnownSides,              // coordinates (`index` 1..6 = Xa, Ya, Xb, Yb, Xc, Yc when a text failed)
-  SecondGroupClosures,     // closure w(`index`), 1..4
+  ObservedAngle,        // reading angle `index` (1..8)
+  PoleCoefficient,      // pole coefficient of angle `index`
+  FirstGroup,           // triangle closures w1, w2
+  KnownSides,           // coordinates (`index` 1..6 = Xa, Ya, Xb, Yb, Xc, Yc when a text failed)
+  SecondGroupClosures,  // closure w(`index`), 1..4
   ConditionMatrix,
   WeightFunctions,
   NormalMatrix,

@@ -24,7 +24,9 @@ double NaturalLog(double x) {
   return std::log(x);
 }
 
-void ClearFloatingPointFaults() { std::feclearexcept(kFaultFlags); }
+void ClearFloatingPointFaults() {
+  std::feclearexcept(kFaultFlags);
+}
 
 void CheckFloatingPointFaults() {
   const int raised = std::fetestexcept(kFaultFlags);

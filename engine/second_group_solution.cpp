@@ -17,8 +17,8 @@ void BuildConditionMatrix(AdjustmentWork& work) {
   const auto& d = work.poleCoef;
   const double m1 = (((d[1] - d[2]) + d[3]) - d[4]) / 4;
   const double m2 = (((d[5] - d[6]) + d[7]) - d[8]) / 4;
-  a[4] = {0,       d[1] - m1, -d[2] - m1, d[3] - m1, -d[4] - m1,
-          d[5] - m2, -d[6] - m2, d[7] - m2, -d[8] - m2};
+  a[4] = {0,         d[1] - m1,  -d[2] - m1, d[3] - m1, -d[4] - m1,
+          d[5] - m2, -d[6] - m2, d[7] - m2,  -d[8] - m2};
 }
 
 void FormNormalMatrix(AdjustmentWork& work) {

@@ -1,1 +1,182 @@
+#include "numbers.h"
+
 #include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace velmora {
+namespace {
+
+struct TextCase {
+  double value;
+  const char* text;
+};
+
+TEST(NumberToText, FifteenSignificantDigitsShortestForm) {
+  const TextCase cases[] = {
+      {0.5, "0.5"},
+      {-0.25, "-0.25"},
+      {12, "12"},
+      {1.0 / 3, "0.333333333333333"},
+      {0.1 + 0.2, "0.3"},
+      {-2.0 / 3, "-0.666666666666667"},
+      {532.1, "532.1"},
+      {3899.98, "3899.98"},
+      {681000, "681000"},
+      {0.0001, "0.0001"},
+      {123456789012345, "123456789012345"},
+      {999999999999999.4, "999999999999999"},
+      {9.9999999999999995e14, "1E+15"},  // rounds up into the exponent form
+      {1e15, "1E+15"},
+      {-1e15, "-1E+15"},
+      {1.5e-5, "1.5E-05"},
+      {0.00009999999999999999, "0.0001"},  // rounds up out of the exponent form
+      {0.00001, "1E-05"},
+      {3.6e203, "3.6E+203"},
+      {1e100, "1E+100"},
+      {std::numeric_limits<double>::max(), "1.79769313486232E+308"},
+      {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
+      {8.00000000002683, "8.00000000002683"},
+      {0.0, "0"},
+      {-0.0, "0"},
+  };
+  for (const TextCase& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(NumberToText(c.value), c.text);
+  }
+}
+
+TEST(RoundHalfEven, DecidesOnTheDoubleProduct) {
+  struct Case {
+    double x;
+    int decimals;
+    double expected;
+  };
+  const Case cases[] = {
+      {2.5, 0, 2},       {3.5, 0, 4},           {-2.5, 0, -2},
+      {0.125, 2, 0.12},  {0.375, 2, 0.38},      {2.675, 2, 2.68},
+      {1.005, 2, 1},     {2.779, 2, 2.78},      {8.00000000002683, 2, 8},
+      {-9.996, 2, -10},  {0.23866, 4, 0.2387},  {3899.9799, 3, 3899.98},
+      {1e300, 2, 1e300}, {1.7e308, 2, 1.7e308},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.x << " to " << c.decimals);
+    EXPECT_EQ(RoundHalfEven(c.x, c.decimals), c.expected);
+  }
+}
+
+TEST(RoundHalfEven, SmallNegativeShowsAsZeroWithoutSign) {
+  EXPECT_EQ(RoundHalfEven(-0.004, 2), 0);
+  EXPECT_EQ(NumberToText(RoundHalfEven(-0.004, 2)), "0");
+}
+
+TEST(TruncateTowardZero, DropsTheFraction) {
+  EXPECT_EQ(TruncateTowardZero(-30.153), -30);
+  EXPECT_EQ(TruncateTowardZero(-2.7), -2);
+  EXPECT_EQ(TruncateTowardZero(681.8181818), 681);
+  EXPECT_EQ(TruncateTowardZero(0.999), 0);
+}
+
+TEST(TextToNumber, ReadsThePlainDecimalGrammar) {
+  struct Case {
+    const char* text;
+    double expected;
+  };
+  const Case cases[] = {
+      {"30.153", 30.153},
+      {"  30.153  ", 30.153},
+      {"\t5000\t", 5000},
+      {"-30.1530", -30.153},
+      {"+7", 7},
+      {"5.", 5},
+      {".5", 0.5},
+      {"1E+15", 1e15},
+      {"1.5e-05", 1.5e-5},
+      {"3.01530E1", 30.153},
+      {"0", 0},
+      {"-0", 0},
+      {"00", 0},
+      {"1E-400", 0},
+      {"2.3", 2.3},
+      {"179.5959", 179.5959},
+      {"0.1", 0.1},
+      {"1E+308", 1e308},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(TextToNumber(c.text), c.expected);
+  }
+}
+
+TEST(TextToNumber, RejectsWhatIsNoNumber) {
+  const char* texts[] = {"",      " ",   "abc", "inf", "-inf", "nan",  "NaN", "0x10",
+                         "0x1p3", "1e",  "1e+", ".",   "-",    "+",    "1,5", "1.2.3",
+                         "1 000", "--1", "1-",  "e5",  "1E5.", "１２", "1d5", "Infinity"};
+  for (const char* text : texts) {
+    SCOPED_TRACE(text);
+    const NumberReading reading = ReadNumber(text);
+    EXPECT_FALSE(reading.ok);
+    EXPECT_EQ(reading.failure, FailureKind::NotANumber);
+    try {
+      TextToNumber(text);
+      ADD_FAILURE() << "read as a number";
+    } catch (const EvaluationFault& fault) {
+      EXPECT_EQ(fault.kind, FailureKind::NotANumber);
+    }
+  }
+}
+
+TEST(TextToNumber, BeyondTheDoubleRangeIsAnOverflow) {
+  for (const char* text : {"1E+400", "-1E+400", "1E+99999999999999999999", "1.8E308"}) {
+    SCOPED_TRACE(text);
+    const NumberReading reading = ReadNumber(text);
+    EXPECT_FALSE(reading.ok);
+    EXPECT_EQ(reading.failure, FailureKind::Overflow);
+  }
+  // Zero with any exponent and tiny values are numbers.
+  EXPECT_EQ(TextToNumber("0E+99999999999999999999"), 0);
+  EXPECT_EQ(TextToNumber("1E-99999999999999999999"), 0);
+}
+
+TEST(TextToNumber, LongEntriesAreReadWholeAndQuickly) {
+  const std::string ones(100000, '1');
+  EXPECT_EQ(ReadNumber(ones).failure, FailureKind::Overflow);
+  EXPECT_EQ(TextToNumber("0." + std::string(100000, '0') + "1E+100001"), 1);
+  EXPECT_FALSE(ReadNumber(std::string(100000, '1') + "x").ok);
+  EXPECT_EQ(TextToNumber(std::string(100000, ' ') + "42" + std::string(100000, ' ')), 42);
+}
+
+TEST(NumberToText, ReadsBackToTheSameText) {
+  const double values[] = {1.0 / 3, -1234.5678, 6.02214076e23, 1.5e-5, 0.1 + 0.2, 4099.989};
+  for (double x : values) {
+    const std::string text = NumberToText(x);
+    SCOPED_TRACE(text);
+    EXPECT_EQ(NumberToText(TextToNumber(text)), text);
+  }
+}
+
+// A desktop session may run under a locale that writes a decimal comma; the numbers the surveyor
+// types and reads must not change with it.
+TEST(NumberTexts, DoNotFollowTheProcessLocale) {
+  const std::string before = std::setlocale(LC_ALL, nullptr);
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+    GTEST_SKIP() << "de_DE.UTF-8 is not generated on this machine";
+  }
+  std::locale::global(std::locale("de_DE.UTF-8"));
+  const double read = TextToNumber("30.153");
+  const bool commaIsNoNumber = !ReadNumber("30,153").ok;
+  const std::string written = NumberToText(-1234.5678);
+  const std::string exponent = NumberToText(1.5e-5);
+  std::locale::global(std::locale::classic());
+  std::setlocale(LC_ALL, before.c_str());
+  EXPECT_EQ(read, 30.153);
+  EXPECT_TRUE(commaIsNoNumber);
+  EXPECT_EQ(written, "-1234.5678");
+  EXPECT_EQ(exponent, "1.5E-05");
+}
+
+}  // namespace
+}  // namespace velmora
