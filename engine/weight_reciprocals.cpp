@@ -20,17 +20,11 @@ double RouteMeasure(double sideCoef, double poleCoefAtP) {
 
 }  // namespace
 
-void BuildWeightFunctions(AdjustmentWork& work) {
-  const auto& B = work.B;
+void WriteWeightFunctions(AdjustmentWork& work, Route route) {
   const auto& d = work.poleCoef;
-  work.sideCoefA = SideCoefficient(B[2] + B[3]);
-  work.sideCoefC = SideCoefficient(B[6] + B[7]);
-  work.routeMeasureA = RouteMeasure(work.sideCoefA, d[4]);
-  work.routeMeasureC = RouteMeasure(work.sideCoefC, d[5]);
-
   auto& f = work.conditionMatrix[5];
   auto& g = work.conditionMatrix[6];
-  if (work.routeMeasureA >= work.routeMeasureC) {
+  if (route == Route::ThroughA) {
     f = {0, -0.75, 0.25, 0.25, 0.25, 0, 0, 0, 0};
     const double c = work.sideCoefA;
     const double m = (2 * c - d[4]) / 4;
@@ -41,6 +35,18 @@ void BuildWeightFunctions(AdjustmentWork& work) {
     const double m = (2 * c - d[5]) / 4;
     g = {0, 0, 0, 0, 0, -d[5] - m, c - m, c - m, -m};
   }
+}
+
+void BuildWeightFunctions(AdjustmentWork& work) {
+  const auto& B = work.B;
+  const auto& d = work.poleCoef;
+  work.sideCoefA = SideCoefficient(B[2] + B[3]);
+  work.sideCoefC = SideCoefficient(B[6] + B[7]);
+  work.routeMeasureA = RouteMeasure(work.sideCoefA, d[4]);
+  work.routeMeasureC = RouteMeasure(work.sideCoefC, d[5]);
+  // Both routes express the same two functions; equal measures take the route through A.
+  WriteWeightFunctions(
+      work, work.routeMeasureA >= work.routeMeasureC ? Route::ThroughA : Route::ThroughC);
 }
 
 void ComputeWeightReciprocals(AdjustmentWork& work, Outbox& out) {

@@ -7,6 +7,11 @@
 
 namespace velmora {
 
+enum class Route { ThroughA, ThroughC };
+
+// Writes rows 5 and 6 of conditionMatrix for one route, from sideCoefA or sideCoefC and d4 or d5.
+void WriteWeightFunctions(AdjustmentWork& work, Route route);
+
 // Chooses the route by the route measures and writes the two transformed function rows 5 and 6 of
 // conditionMatrix. Through A (triangle ABP): azimuth alphaBA - b1, side BP = AB sin(b2 + b3) / sin
 // b4. Through C (triangle BCP): azimuth alphaBC + b8, side BP = BC sin(b6 + b7) / sin b5. The side
