@@ -5,9 +5,11 @@ set -euo pipefail
 
 packages=(
   build-essential cmake make g++ clang clang-format
+  clang-14 libclang-rt-14-dev  # libFuzzer and clang's sanitizer run-times (fuzz preset)
   googletest libgtest-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-noto-cjk
   locales xvfb xauth
+  dpkg-dev file  # dpkg-shlibdeps and file, which CPack's Debian package needs
 )
 
 missing=()
