@@ -2,6 +2,9 @@
 // P near (3900, 4100), with its eight observed angles.
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <locale>
+
 #include "run.h"
 
 namespace velmora {
@@ -99,6 +102,26 @@ TEST(WholeRun, TwoRunsOnTheSameInputAgreeToTheBit) {
   for (std::size_t i = 0; i < a.texts.size(); ++i) EXPECT_EQ(a.texts[i].text, b.texts[i].text);
   EXPECT_EQ(first.secondClosure, second.secondClosure);
   EXPECT_EQ(first.XpFromC, second.XpFromC);
+}
+
+// Under a locale that writes a decimal comma the window must still show the same texts.
+TEST(WholeRun, TextsDoNotFollowTheProcessLocale) {
+  AdjustmentWork plain = WorkedExample();
+  const RunResult expected = RunWhole(plain);
+  const std::string before = std::setlocale(LC_ALL, nullptr);
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+    GTEST_SKIP() << "de_DE.UTF-8 is not generated on this machine";
+  }
+  std::locale::global(std::locale("de_DE.UTF-8"));
+  AdjustmentWork localised = WorkedExample();
+  const RunResult run = RunWhole(localised);
+  std::locale::global(std::locale::classic());
+  std::setlocale(LC_ALL, before.c_str());
+  ASSERT_FALSE(run.failure);
+  ASSERT_EQ(run.texts.size(), expected.texts.size());
+  for (std::size_t i = 0; i < run.texts.size(); ++i) {
+    EXPECT_EQ(run.texts[i].text, expected.texts[i].text);
+  }
 }
 
 }  // namespace
