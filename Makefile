@@ -46,7 +46,7 @@ package: setup
 bench: setup
 	cmake --preset bench
 	cmake --build --preset bench -j $(JOBS)
-	./build/bench/bench/velmora_bench
+	./build/bench/bench/engine_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
 clean:
 	rm -rf build
