@@ -1,5 +1,6 @@
 #include "field_text.h"
 
+#include <algorithm>
 #include <array>
 
 #include "numbers.h"
@@ -51,11 +52,12 @@ std::string_view FieldName(ResultField field) {
 
 std::string ResultText(ResultField field, double value) {
   const FieldFormat& format = FormatOf(field);
-  const double shown = format.decimals < 0 ? value : RoundHalfEven(value, format.decimals);
-  std::string text(format.before);
-  text += NumberToText(shown);
-  text += format.after;
-  return text;
+  char text[kNumberTextCapacity + 16];
+  char* end = std::copy(format.before.begin(), format.before.end(), text);
+  end += format.decimals < 0 ? WriteNumberText(value, end)
+                             : WriteRoundedNumberText(value, format.decimals, end);
+  end = std::copy(format.after.begin(), format.after.end(), end);
+  return std::string(text, end);
 }
 
 void Emit(Outbox& out, ResultField field, double value) {

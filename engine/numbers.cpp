@@ -1,8 +1,10 @@
 #include "numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace velmora {
@@ -57,6 +59,7 @@ bool ParseDecimalText(std::string_view text, DecimalText& parsed) {
     parsed.negative = text[i] == '-';
     ++i;
   }
+  parsed.magnitude = text.substr(i);
   const std::size_t integerCount = CountDigits(text, i);
   parsed.integerDigits = text.substr(i, integerCount);
   i += integerCount;
@@ -90,10 +93,13 @@ bool ParseDecimalText(std::string_view text, DecimalText& parsed) {
 NumberReading ReadNumber(std::string_view text) {
   DecimalText parsed;
   if (!ParseDecimalText(text, parsed)) return {};
+  return ReadNumber(parsed);
+}
+
+NumberReading ReadNumber(const DecimalText& parsed) {
   // The grammar is checked; from_chars reads exactly that grammar without the sign, correctly
   // rounded and without regard to the locale.
-  std::string_view body = TrimBlanks(text);
-  if (body.front() == '+' || body.front() == '-') body.remove_prefix(1);
+  const std::string_view body = parsed.magnitude;
   double magnitude = 0;
   const auto result = std::from_chars(body.data(), body.data() + body.size(), magnitude);
   if (result.ec == std::errc::result_out_of_range) {
@@ -114,69 +120,138 @@ double TextToNumber(std::string_view text) {
   return reading.value;
 }
 
-std::string NumberToText(double x) {
-  if (x == 0) return "0";
-  if (std::isnan(x)) return "NaN";
-  if (std::isinf(x)) return x < 0 ? "-Inf" : "Inf";
+std::size_t WriteNumberText(double x, char* out) {
+  char* p = out;
+  if (x == 0) {
+    *p++ = '0';
+    return 1;
+  }
+  if (std::isnan(x) || std::isinf(x)) {
+    const std::string_view word = std::isnan(x) ? "NaN" : x < 0 ? "-Inf" : "Inf";
+    return static_cast<std::size_t>(std::copy(word.begin(), word.end(), p) - out);
+  }
+  if (x < 0) {
+    *p++ = '-';
+    x = -x;
+  }
 
-  // d.dddddddddddddde+XX: fifteen significant digits, correctly rounded.
+  // The significant digits and the decimal exponent of x rounded to fifteen digits. The shortest
+  // text that reads back as x is that rounding whenever it has fifteen digits or fewer: x lies
+  // within half a unit in the last place of it, less than half a unit in the fifteenth digit.
+  // Only longer shortest forms, and subnormal values, whose unit in the last place is no longer
+  // relative to their size, need the slower rounding to a fixed precision.
   char buffer[40];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
-  std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
-  const bool negative = scientific.front() == '-';
-  if (negative) scientific.remove_prefix(1);
-  const std::size_t e = scientific.find('e');
-  std::string digits;
-  digits += scientific[0];
-  digits += scientific.substr(2, e - 2);
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific);
+  std::size_t mantissaEnd = static_cast<std::size_t>(std::find(buffer, result.ptr, 'e') - buffer);
+  // More than fifteen digits besides the point, or subnormal.
+  if (mantissaEnd > 16 || x < std::numeric_limits<double>::min()) {
+    result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
+    mantissaEnd = static_cast<std::size_t>(std::find(buffer, result.ptr, 'e') - buffer);
+  }
+  char digits[16];
+  std::size_t digitCount = 0;
+  for (std::size_t i = 0; i < mantissaEnd; ++i) {
+    if (buffer[i] != '.') digits[digitCount++] = buffer[i];
+  }
+  while (digitCount > 1 && digits[digitCount - 1] == '0') --digitCount;
   int exponent = 0;
-  std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1),
-                  scientific.data() + scientific.size(), exponent);
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  const char* exponentStart = buffer + mantissaEnd + 1;
+  if (*exponentStart == '+') ++exponentStart;
+  std::from_chars(exponentStart, result.ptr, exponent);
 
-  std::string text = negative ? "-" : "";
   if (exponent < -4 || exponent >= 15) {
-    text += digits[0];
-    if (digits.size() > 1) {
-      text += '.';
-      text.append(digits, 1);
+    *p++ = digits[0];
+    if (digitCount > 1) {
+      *p++ = '.';
+      p = std::copy(digits + 1, digits + digitCount, p);
     }
-    text += exponent < 0 ? "E-" : "E+";
+    *p++ = 'E';
+    *p++ = exponent < 0 ? '-' : '+';
     const int magnitude = exponent < 0 ? -exponent : exponent;
-    if (magnitude < 10) text += '0';
-    text += std::to_string(magnitude);
+    if (magnitude < 10) *p++ = '0';
+    p = std::to_chars(p, p + 4, magnitude).ptr;
   } else if (exponent < 0) {
-    text += "0.";
-    text.append(static_cast<std::size_t>(-exponent - 1), '0');
-    text += digits;
+    *p++ = '0';
+    *p++ = '.';
+    p = std::fill_n(p, -exponent - 1, '0');
+    p = std::copy(digits, digits + digitCount, p);
   } else {
     const std::size_t wholeCount = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= wholeCount) {
-      text += digits;
-      text.append(wholeCount - digits.size(), '0');
+    if (digitCount <= wholeCount) {
+      p = std::copy(digits, digits + digitCount, p);
+      p = std::fill_n(p, wholeCount - digitCount, '0');
     } else {
-      text.append(digits, 0, wholeCount);
-      text += '.';
-      text.append(digits, wholeCount);
+      p = std::copy(digits, digits + wholeCount, p);
+      *p++ = '.';
+      p = std::copy(digits + wholeCount, digits + digitCount, p);
     }
   }
-  return text;
+  return static_cast<std::size_t>(p - out);
+}
+
+std::string NumberToText(double x) {
+  char text[kNumberTextCapacity];
+  return std::string(text, WriteNumberText(x, text));
 }
 
 double TruncateTowardZero(double x) {
   return std::trunc(x);
 }
 
+namespace {
+
+// The whole number nearest to x, ties to the even one; independent of the rounding mode.
+double RoundToEvenWhole(double x) {
+  double whole = std::floor(x);
+  const double fraction = x - whole;  // exact: x and its floor are within one unit
+  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2) != 0)) whole += 1;
+  return whole;
+}
+
+// Below this many units of the last decimal a rounded value is written from its integer units.
+constexpr double kUnitsWrittenExactly = 1e15;
+
+}  // namespace
+
 double RoundHalfEven(double x, int decimals) {
   const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
   // A magnitude whose product would overflow has no decimals left to round.
   if (std::fabs(x) > std::numeric_limits<double>::max() / scale) return x;
-  const double product = x * scale;
-  double rounded = std::floor(product);
-  const double fraction = product - rounded;  // exact: both lie in the same binade or closer
-  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(rounded, 2) != 0)) rounded += 1;
-  return rounded / scale;
+  return RoundToEvenWhole(x * scale) / scale;
+}
+
+std::size_t WriteRoundedNumberText(double x, int decimals, char* out) {
+  const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
+  if (std::fabs(x) > std::numeric_limits<double>::max() / scale) return WriteNumberText(x, out);
+  const double units = RoundToEvenWhole(x * scale);
+  if (!(std::fabs(units) < kUnitsWrittenExactly)) return WriteNumberText(units / scale, out);
+  // The rounded value is the double nearest to units / 10^decimals, a decimal of at most fifteen
+  // digits; rounded to fifteen digits that double gives back exactly this decimal, so its digits
+  // can be written from the integer units without the general conversion.
+  if (units == 0) {
+    out[0] = '0';
+    return 1;
+  }
+  char* p = out;
+  if (units < 0) *p++ = '-';
+  const auto magnitude = static_cast<std::uint64_t>(std::fabs(units));
+  const auto divisor = static_cast<std::uint64_t>(scale);
+  p = std::to_chars(p, p + 16, magnitude / divisor).ptr;
+  std::uint64_t fraction = magnitude % divisor;
+  if (fraction != 0) {
+    int places = decimals;
+    while (fraction % 10 == 0) {
+      fraction /= 10;
+      --places;
+    }
+    *p++ = '.';
+    char digits[16];
+    const std::size_t count =
+        static_cast<std::size_t>(std::to_chars(digits, digits + 16, fraction).ptr - digits);
+    p = std::fill_n(p, static_cast<std::size_t>(places) - count, '0');
+    p = std::copy(digits, digits + count, p);
+  }
+  return static_cast<std::size_t>(p - out);
 }
 
 }  // namespace velmora

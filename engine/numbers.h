@@ -18,6 +18,7 @@ struct DecimalText {
   std::string_view integerDigits;   // digits before the point, may be empty
   std::string_view fractionDigits;  // digits after the point, may be empty
   long long exponent = 0;           // saturated at +-kExponentLimit
+  std::string_view magnitude;       // the text without blanks and sign
 };
 inline constexpr long long kExponentLimit = 1000000000;
 
@@ -34,6 +35,9 @@ struct NumberReading {
 // overflow, one below the smallest double reads as zero. Linear in the length of the text.
 NumberReading ReadNumber(std::string_view text);
 
+// ReadNumber of a text already split by ParseDecimalText.
+NumberReading ReadNumber(const DecimalText& parsed);
+
 // As ReadNumber, but a failure throws EvaluationFault and so ends the run.
 double TextToNumber(std::string_view text);
 
@@ -41,6 +45,16 @@ double TextToNumber(std::string_view text);
 // "-0"); exponent form with at least two exponent digits below 1E-04 and from 1E+15 on
 // ("1.5E-05", "1E+15").
 std::string NumberToText(double x);
+
+// NumberToText written into `out`, which holds at least kNumberTextCapacity characters; returns
+// the length. For building field texts without intermediate strings.
+inline constexpr std::size_t kNumberTextCapacity = 32;
+std::size_t WriteNumberText(double x, char* out);
+
+// NumberToText(RoundHalfEven(x, decimals)) written into `out` (kNumberTextCapacity characters);
+// returns the length. Values of up to fifteen digits, all that a field normally shows, are
+// written straight from their rounded integer units.
+std::size_t WriteRoundedNumberText(double x, int decimals, char* out);
 
 // The whole part of x, toward zero: -2.7 gives -2.
 double TruncateTowardZero(double x);

@@ -23,8 +23,9 @@ void BuildConditionMatrix(AdjustmentWork& work) {
 
 void FormNormalMatrix(AdjustmentWork& work) {
   const auto& a = work.conditionMatrix;
+  // [ij] and [ji] are the same products summed in the same order, so each pair is formed once.
   for (int i = 1; i <= 6; ++i) {
-    for (int j = 1; j <= 6; ++j) {
+    for (int j = i; j <= 6; ++j) {
       double s = 0;
       for (int k = 1; k <= 8; ++k) s = s + a[i][k] * a[j][k];
       work.normalMatrix[i][j] = s;

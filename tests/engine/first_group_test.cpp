@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "angle_conversion.h"
+#include "run_failure.h"
 
 namespace velmora {
 namespace {
@@ -10,6 +11,7 @@ namespace {
 AdjustmentWork WithAngles(const char* const (&texts)[8]) {
   AdjustmentWork work{};
   for (int i = 1; i <= 8; ++i) work.B[i] = DmsToDegrees(texts[i - 1]);
+  ClearFloatingPointFaults();  // as a run does when it starts
   return work;
 }
 

@@ -4,7 +4,9 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace velmora {
@@ -155,6 +157,29 @@ TEST(NumberToText, ReadsBackToTheSameText) {
     const std::string text = NumberToText(x);
     SCOPED_TRACE(text);
     EXPECT_EQ(NumberToText(TextToNumber(text)), text);
+  }
+}
+
+// Field texts are written from the rounded integer units; they must be exactly what the general
+// conversion writes of the rounded double, for every magnitude, sign and tie.
+TEST(WriteRoundedNumberText, AgreesWithTheGeneralConversion) {
+  std::mt19937_64 random(20261211);
+  std::uniform_real_distribution<double> mantissa(-10, 10);
+  std::uniform_int_distribution<int> exponent(-8, 17);
+  std::uniform_int_distribution<std::uint64_t> bits;
+  for (int n = 0; n < 200000; ++n) {
+    const int decimals = n % 5;
+    double x = mantissa(random) * std::pow(10.0, exponent(random));
+    if (n % 4 == 1) x = std::nearbyint(x * 1000) / 1000 + 0.0005;  // near ties
+    if (n % 4 == 2) {
+      const std::uint64_t pattern = bits(random);
+      if ((pattern >> 52 & 0x7ff) == 0x7ff) continue;  // infinities and NaNs are never shown
+      std::memcpy(&x, &pattern, sizeof x);
+    }
+    char text[kNumberTextCapacity];
+    const std::string fast(text, WriteRoundedNumberText(x, decimals, text));
+    const std::string general = NumberToText(RoundHalfEven(x, decimals));
+    ASSERT_EQ(fast, general) << std::hexfloat << x << " to " << decimals;
   }
 }
 
