@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstring>
 #include <locale>
+#include <new>
 
 #include "run.h"
 
@@ -102,6 +104,49 @@ TEST(WholeRun, TwoRunsOnTheSameInputAgreeToTheBit) {
   for (std::size_t i = 0; i < a.texts.size(); ++i) EXPECT_EQ(a.texts[i].text, b.texts[i].text);
   EXPECT_EQ(first.secondClosure, second.secondClosure);
   EXPECT_EQ(first.XpFromC, second.XpFromC);
+}
+
+// Several sums start from the record's zeros: a new record must read 0 everywhere, whatever the
+// memory held before, also in rows no stage writes.
+TEST(WholeRun, ANewRecordIsZeroEverywhere) {
+  alignas(AdjustmentWork) unsigned char storage[sizeof(AdjustmentWork)];
+  std::memset(storage, 0xA5, sizeof storage);
+  const AdjustmentWork* w = new (storage) AdjustmentWork;
+  const auto zero = [](const auto& array) {
+    for (double x : array) EXPECT_EQ(x, 0);
+  };
+  zero(w->B), zero(w->poleCoef), zero(w->secondClosure), zero(w->solution);
+  zero(w->secondCorrection);
+  for (const auto& row : w->conditionMatrix) zero(row);
+  for (const auto& row : w->normalMatrix) zero(row);
+  for (const auto& row : w->normalCopy) zero(row);
+  double AdjustmentWork::*const scalars[] = {&AdjustmentWork::Xa,
+                                             &AdjustmentWork::Yc,
+                                             &AdjustmentWork::w1,
+                                             &AdjustmentWork::w2,
+                                             &AdjustmentWork::firstVv,
+                                             &AdjustmentWork::Sab,
+                                             &AdjustmentWork::Sbc,
+                                             &AdjustmentWork::Sac,
+                                             &AdjustmentWork::alphaBA,
+                                             &AdjustmentWork::fixedAngleB,
+                                             &AdjustmentWork::secondVv,
+                                             &AdjustmentWork::sideCoefA,
+                                             &AdjustmentWork::sideCoefC,
+                                             &AdjustmentWork::invPb,
+                                             &AdjustmentWork::invPs,
+                                             &AdjustmentWork::XpFromA,
+                                             &AdjustmentWork::Sbp,
+                                             &AdjustmentWork::YpFromC,
+                                             &AdjustmentWork::mb,
+                                             &AdjustmentWork::mLogSide,
+                                             &AdjustmentWork::md,
+                                             &AdjustmentWork::shortestSide,
+                                             &AdjustmentWork::relErrorDenominator};
+  for (double AdjustmentWork::*field : scalars) EXPECT_EQ(w->*field, 0);
+  EXPECT_TRUE(w->known.Xa.empty());
+  EXPECT_TRUE(w->observed[8].empty());
+  w->~AdjustmentWork();
 }
 
 // Under a locale that writes a decimal comma the window must still show the same texts.
