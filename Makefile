@@ -47,6 +47,7 @@ bench: setup
 	cmake --preset bench
 	cmake --build --preset bench -j $(JOBS)
 	./build/bench/bench/engine_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+	if [ -x build/bench/bench/window_bench ]; then ./build/bench/bench/window_bench; fi
 
 clean:
 	rm -rf build
