@@ -1,7 +1,8 @@
 # The two commands of README: `make run` and `make test`. Each installs what is missing first.
 # `make test` is what CI runs: the suite in the release build, again under a German locale, the
 # suite with AddressSanitizer and UBSan, both fuzz targets for FUZZ_SECONDS each, and the Debian
-# package with a check of its contents. `make bench` builds and runs the benchmarks.
+# package with a check of its contents. After the first suite every step runs even when an
+# earlier one failed, so one CI run shows every failure; make still fails. `make bench` builds and runs the benchmarks.
 PRESET ?= release
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
@@ -20,7 +21,7 @@ run: build
 
 test: build
 	ctest --preset $(PRESET) -j $(JOBS)
-	$(MAKE) --no-print-directory locale-test asan-test fuzz package
+	$(MAKE) --no-print-directory --keep-going locale-test asan-test fuzz package
 
 # The same suite with the process started under a locale that writes a decimal comma.
 locale-test: build
