@@ -1,12 +1,14 @@
 // Compute and End through the window: the worked example, the failure rows, a second run over
 // the first, text typed into fields, and ending the program.
-#include <QEventLoop>
+#include <QAccessible>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
 
+#include "failure_message.h"
 #include "fonts.h"
 #include "form1.h"
 #include "operator_script.h"
@@ -231,22 +233,91 @@ class RunTest : public QObject {
     QCOMPARE(ReadFields(window), ExampleFields());
   }
 
-  void endClosesTheWindowAndEndsTheProgram() {
+  // End and the close box each end the program's event loop, as in the running program.
+  void endAndTheCloseBoxEndTheProgram_data() {
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("End (Command2)") << false;
+    QTest::newRow("close box") << true;
+  }
+
+  void endAndTheCloseBoxEndTheProgram() {
+    QFETCH(bool, closeBox);
     Form1 window;
     OperatorScript script(window, {});
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QEventLoop loop;
     QTimer watchdog;
     watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, &loop, [&loop] { loop.exit(99); });
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
     watchdog.start(5000);
-    QTimer::singleShot(0, &window, [&window] {
-      QTest::mouseClick(window.findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    QTimer::singleShot(0, &window, [&window, closeBox] {
+      if (closeBox) {
+        window.close();
+      } else {
+        QTest::mouseClick(window.findChild<QPushButton*>("Command2"), Qt::LeftButton);
+      }
     });
-    QCOMPARE(loop.exec(), 0);  // the program's event loop was told to end
+    QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!window.isVisible());
     QVERIFY(script.seen.isEmpty());
+  }
+
+  // The fields as a screen reader reads them: name from the captions, the text as value, the
+  // control name as description.
+  void fieldsThroughTheAccessibilityInterface() {
+    Form1 window;
+    OperatorScript script(window,
+                          AcceptEach(kExampleCoordinates, kExamplePointName, kExampleAngles));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    PressCompute(window);
+    const FieldTexts expected = ExampleFields();
+    for (const QString& name : FieldNames()) {
+      QAccessibleInterface* field =
+          QAccessible::queryAccessibleInterface(window.findChild<QLineEdit*>(name));
+      QVERIFY(field != nullptr);
+      QCOMPARE(field->role(), QAccessible::EditableText);
+      QCOMPARE(field->text(QAccessible::Value), expected[name]);
+      QCOMPARE(field->text(QAccessible::Description), name);
+    }
+    QAccessibleInterface* xa =
+        QAccessible::queryAccessibleInterface(window.findChild<QLineEdit*>("Text1"));
+    QCOMPARE(xa->text(QAccessible::Name), QString("A点 纵座标Xa"));
+    QAccessibleInterface* caption =
+        QAccessible::queryAccessibleInterface(window.findChild<QWidget*>("Label3"));
+    QCOMPARE(caption->role(), QAccessible::StaticText);
+    QCOMPARE(caption->text(QAccessible::Name), QString("   A点    纵座标Xa"));
+  }
+
+  // Every stage has a place in the message, and every kind its words.
+  void everyFailureIsNamed() {
+    using velmora::FailureKind;
+    using velmora::RunStep;
+    const QList<QPair<FailureKind, QString>> kinds = {
+        {FailureKind::NotANumber, "输入的不是数值"},
+        {FailureKind::DivisionByZero, "除数为零"},
+        {FailureKind::Overflow, "数值溢出"},
+        {FailureKind::InvalidArgument, "函数参数无效"}};
+    const velmora::Outbox none;
+    QStringList places;
+    for (int step = 0; step <= static_cast<int>(RunStep::Accuracy); ++step) {
+      for (const auto& [kind, words] : kinds) {
+        const velmora::RunFailure failure{kind, static_cast<RunStep>(step), 1};
+        const QString message = FailureMessage(failure, none);
+        QVERIFY2(message.contains("计算中止") && message.contains(words), qPrintable(message));
+        const QString place = FailurePlaceText(failure, none);
+        QVERIFY(!place.isEmpty());
+        QVERIFY(message.contains(place));
+      }
+      places << FailurePlaceText({FailureKind::Overflow, static_cast<RunStep>(step), 1}, none);
+    }
+    // Thirteen stages, thirteen different places.
+    QCOMPARE(QSet<QString>(places.begin(), places.end()).size(), places.size());
+    QCOMPARE(FailurePlaceText({FailureKind::NotANumber, RunStep::KnownSides, 1}, none),
+             QString("A点纵座标 Xa"));
+    QCOMPARE(
+        FailurePlaceText({FailureKind::InvalidArgument, RunStep::SecondGroupClosures, 4}, none),
+        QString("极条件闭合差 w(4)"));
   }
 };
 
