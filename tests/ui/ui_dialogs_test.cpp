@@ -139,6 +139,22 @@ class DialogsTest : public QObject {
     QVERIFY(checked);
     QVERIFY(window.isVisible());
   }
+
+  // The driver itself: a dialog it does not expect makes it give up and dismiss everything, so
+  // the run ends and the test reports the problem instead of hanging.
+  void driverGivesUpInsteadOfHanging() {
+    Form1 window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    DialogDriver driver(
+        {{QStringLiteral("a prompt the program never shows"), Answer::Escape, {}, {}}});
+    window.findChild<QPushButton*>("Command1")->click();
+    QCOMPARE(driver.problems.size(), 1);
+    QVERIFY(driver.problems.first().contains(CoordinateInput(1).first));
+    // Every prompt was cancelled: the run stopped at the empty first angle.
+    QCOMPARE(Text(window, "Text7_0"), QString("  "));
+    QCOMPARE(Text(window, "Text8"), QString());
+  }
 };
 
 QTEST_MAIN(DialogsTest)
