@@ -158,6 +158,12 @@ std::size_t WriteNumberText(double x, char* out) {
   const char* exponentStart = buffer + mantissaEnd + 1;
   if (*exponentStart == '+') ++exponentStart;
   std::from_chars(exponentStart, result.ptr, exponent);
+  // The largest doubles round to 1.79769313486232E+308, beyond the double range: such a text
+  // would not read back. They are written one unit lower in the fifteenth digit.
+  constexpr std::string_view kBeyondRange = "179769313486232";
+  if (exponent == 308 && std::string_view(digits, digitCount) == kBeyondRange) {
+    digits[digitCount - 1] = '1';
+  }
 
   if (exponent < -4 || exponent >= 15) {
     *p++ = digits[0];

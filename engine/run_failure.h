@@ -8,6 +8,8 @@
 // every result text.
 #pragma once
 
+#include <cmath>
+
 namespace velmora {
 
 enum class FailureKind {
@@ -22,12 +24,29 @@ struct EvaluationFault {
   int index = 0;  // which of several inputs failed (a coordinate 1..6), 0 when there is one
 };
 
+// Throws EvaluationFault{kind}; kept out of line so the checked operations stay small.
+[[noreturn]] void Fail(FailureKind kind);
+
 // a / b; a zero divisor fails as a division by zero.
-double Divide(double numerator, double divisor);
+inline double Divide(double numerator, double divisor) {
+  if (divisor == 0) [[unlikely]]
+    Fail(FailureKind::DivisionByZero);
+  return numerator / divisor;
+}
+
 // Square root; a negative argument fails as an invalid argument.
-double SquareRoot(double x);
+inline double SquareRoot(double x) {
+  if (x < 0) [[unlikely]]
+    Fail(FailureKind::InvalidArgument);
+  return std::sqrt(x);
+}
+
 // Natural logarithm; zero or a negative argument fails as an invalid argument.
-double NaturalLog(double x);
+inline double NaturalLog(double x) {
+  if (x <= 0) [[unlikely]]
+    Fail(FailureKind::InvalidArgument);
+  return std::log(x);
+}
 
 // Forgets overflow, division-by-zero and invalid-operation flags raised before this call.
 void ClearFloatingPointFaults();

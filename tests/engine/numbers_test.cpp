@@ -39,7 +39,9 @@ TEST(NumberToText, FifteenSignificantDigitsShortestForm) {
       {0.00001, "1E-05"},
       {3.6e203, "3.6E+203"},
       {1e100, "1E+100"},
-      {std::numeric_limits<double>::max(), "1.79769313486232E+308"},
+      {std::numeric_limits<double>::max(), "1.79769313486231E+308"},  // stays in range
+      {-std::numeric_limits<double>::max(), "-1.79769313486231E+308"},
+      {1.797693134862315e308, "1.79769313486231E+308"},
       {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
       {8.00000000002683, "8.00000000002683"},
       {0.0, "0"},
@@ -180,6 +182,24 @@ TEST(WriteRoundedNumberText, AgreesWithTheGeneralConversion) {
     const std::string fast(text, WriteRoundedNumberText(x, decimals, text));
     const std::string general = NumberToText(RoundHalfEven(x, decimals));
     ASSERT_EQ(fast, general) << std::hexfloat << x << " to " << decimals;
+  }
+}
+
+// Whatever the program writes, it reads back to a number it writes the same way; also at the
+// ends of the double range.
+TEST(NumberToText, EveryFiniteDoubleReadsBack) {
+  std::mt19937_64 random(4099989);
+  std::uniform_int_distribution<std::uint64_t> bits;
+  for (int n = 0; n < 100000; ++n) {
+    std::uint64_t pattern = bits(random);
+    if (n % 10 == 0) pattern |= 0x7fe0000000000000;  // the largest binade
+    if ((pattern >> 52 & 0x7ff) == 0x7ff) continue;
+    double x;
+    std::memcpy(&x, &pattern, sizeof x);
+    const std::string text = NumberToText(x);
+    const NumberReading reading = ReadNumber(text);
+    ASSERT_TRUE(reading.ok) << text;
+    ASSERT_EQ(NumberToText(reading.value), text);
   }
 }
 
