@@ -1,6 +1,7 @@
 #include "caption_label.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QRegularExpression>
 
@@ -24,6 +25,9 @@ void BreakLongWord(QString& line, const QFontMetricsF& metrics, qreal width, QSt
 }
 
 QStringList BreakAtBlanks(const QString& caption, const QFontMetricsF& metrics, qreal width) {
+  // A caption that fits on one line whole keeps every word on it; only its trailing blanks go.
+  // (Measuring it once spares the measuring of every run below.)
+  if (metrics.horizontalAdvance(caption) <= width) return {WithoutTrailingBlanks(caption)};
   static const QRegularExpression kRuns(QStringLiteral(" +|[^ ]+"));
   QStringList lines;
   QString line;
@@ -71,13 +75,32 @@ QList<CaptionLine> LayOutCaption(const QString& caption, const QFont& font, QSiz
   return lines;
 }
 
+const QList<CaptionLabel::DrawnLine>& CaptionLabel::Lines() const {
+  // Every window lays out the same captions in the same boxes, so the shaped lines are kept for
+  // the process, under the caption, the font and the box.
+  static QHash<QString, QList<DrawnLine>> laidOut;
+  const QString key = font().key() + QLatin1Char('\n') + QString::number(width()) +
+                      QLatin1Char('x') + QString::number(height()) + QLatin1Char('\n') + text();
+  auto it = laidOut.constFind(key);
+  if (it == laidOut.constEnd()) {
+    const qreal ascent = QFontMetricsF(font()).ascent();
+    QList<DrawnLine> drawn;
+    for (const CaptionLine& line : LayOutCaption(text(), font(), size())) {
+      QStaticText text(line.text);
+      text.setTextFormat(Qt::PlainText);
+      text.prepare(QTransform(), font());
+      drawn.append(DrawnLine{text, QPointF(0, line.baseline - ascent)});
+    }
+    it = laidOut.insert(key, drawn);
+  }
+  return *it;
+}
+
 void CaptionLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setFont(font());
   painter.setPen(palette().color(QPalette::WindowText));
-  for (const CaptionLine& line : LayOutCaption(text(), font(), size())) {
-    painter.drawText(QPointF(0, line.baseline), line.text);
-  }
+  for (const DrawnLine& line : Lines()) painter.drawStaticText(line.topLeft, line.text);
 }
 
 }  // namespace velmora::ui

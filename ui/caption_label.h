@@ -7,7 +7,9 @@
 #include <QFont>
 #include <QLabel>
 #include <QList>
+#include <QPointF>
 #include <QSize>
+#include <QStaticText>
 #include <QString>
 
 namespace velmora::ui {
@@ -29,6 +31,14 @@ class CaptionLabel : public QLabel {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  struct DrawnLine {
+    QStaticText text;
+    QPointF topLeft;  // of the line's text, its baseline one ascent lower
+  };
+  // LayOutCaption of the current caption, font and size, shaped for drawing.
+  const QList<DrawnLine>& Lines() const;
 };
 
 }  // namespace velmora::ui

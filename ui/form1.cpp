@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <cstring>
+#include <utility>
 
 #include "caption_label.h"
 #include "commands.h"
@@ -36,21 +38,15 @@ QString SpokenName(const Control& field) {
 
 QWidget* MakeLabel(QWidget* window, const Control& control) {
   auto* label = new CaptionLabel(QString::fromUtf8(control.caption), window);
-  // Black text, left and top, wrapped inside the box; no fill, so the window's green shows.
+  // Left and top, wrapped inside the box; no fill, so the window's green shows. The black of the
+  // text comes from the window's palette.
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(true);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::black);
-  label->setPalette(palette);
   return label;
 }
 
 QWidget* MakeField(QWidget* window, const Control& control) {
-  auto* field = new QLineEdit(window);
-  QPalette palette = field->palette();
-  palette.setColor(QPalette::Base, Qt::white);
-  palette.setColor(QPalette::Text, Qt::black);
-  field->setPalette(palette);
+  auto* field = new QLineEdit(window);  // black on white, from the window's palette
   field->setAccessibleName(SpokenName(control));
   return field;
 }
@@ -78,8 +74,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Velmora"));
   setFont(MakeFont(kWindowFont));
+  // Set once here for every control: black captions on the green, black text in white fields.
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, ToColor(kWindowBackground));
+  palette.setColor(QPalette::WindowText, Qt::black);
+  palette.setColor(QPalette::Base, Qt::white);
+  palette.setColor(QPalette::Text, Qt::black);
   setPalette(palette);
   setAutoFillBackground(true);
 
@@ -106,6 +106,17 @@ void Form1::BuildDiagramLines() {
 }
 
 void Form1::BuildControls() {
+  // One QFont for each font of the table; a control in the window's own font inherits it.
+  const QFont windowFont = font();
+  QList<std::pair<FontSpec, QFont>> fonts;
+  const auto fontFor = [&fonts](const FontSpec& spec) {
+    for (const auto& [known, made] : fonts) {
+      if (known.pointSize == spec.pointSize && std::strcmp(known.family, spec.family) == 0)
+        return made;
+    }
+    fonts.append({spec, MakeFont(spec)});
+    return fonts.back().second;
+  };
   for (const Control& control : Controls()) {
     QWidget* widget = nullptr;
     switch (control.kind) {
@@ -122,7 +133,7 @@ void Form1::BuildControls() {
     }
     widget->setObjectName(QString::fromUtf8(control.name));
     widget->setAccessibleDescription(widget->objectName());
-    widget->setFont(MakeFont(control.font));
+    if (const QFont font = fontFor(control.font); font != windowFont) widget->setFont(font);
     widget->setGeometry(ToPixels(control));
   }
   connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
