@@ -15,9 +15,9 @@ void InstallFontSubstitutes() {
   QFont::insertSubstitutions("SimSun", song);
 }
 
-QFont MakeFont(const FontSpec& spec) {
-  QFont font(QString::fromUtf8(spec.family));
-  font.setPointSizeF(spec.pointSize);
+QFont MakeFont(const FontSpec& style) {
+  QFont font(QString::fromUtf8(style.family));
+  font.setPointSizeF(style.pointSize);
   font.setBold(true);
   return font;
 }

@@ -17,6 +17,6 @@ inline constexpr const char* kSongSubstitute = "Noto Serif CJK SC";
 void InstallFontSubstitutes();
 
 // The bold font of a layout row, under the family name the layout gives.
-QFont MakeFont(const FontSpec& spec);
+QFont MakeFont(const FontSpec& style);
 
 }  // namespace velmora::ui

@@ -109,12 +109,12 @@ void Form1::BuildControls() {
   // One QFont for each font of the table; a control in the window's own font inherits it.
   const QFont windowFont = font();
   QList<std::pair<FontSpec, QFont>> fonts;
-  const auto fontFor = [&fonts](const FontSpec& spec) {
+  const auto fontFor = [&fonts](const FontSpec& style) {
     for (const auto& [known, made] : fonts) {
-      if (known.pointSize == spec.pointSize && std::strcmp(known.family, spec.family) == 0)
+      if (known.pointSize == style.pointSize && std::strcmp(known.family, style.family) == 0)
         return made;
     }
-    fonts.append({spec, MakeFont(spec)});
+    fonts.append({style, MakeFont(style)});
     return fonts.back().second;
   };
   for (const Control& control : Controls()) {
