@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fault_of.h"
 #include "run_failure.h"
 
 namespace velmora {
@@ -38,12 +39,9 @@ TEST(DmsToDegrees, PackedAnglesToDecimalDegrees) {
 TEST(DmsToDegrees, ATextThatIsNoNumberFails) {
   for (const char* text : {"", "abc", "42°17'45\"", "42,1745"}) {
     SCOPED_TRACE(text);
-    try {
-      DmsToDegrees(text);
-      ADD_FAILURE() << "converted";
-    } catch (const EvaluationFault& fault) {
-      EXPECT_EQ(fault.kind, FailureKind::NotANumber);
-    }
+    const auto fault = FaultOf([&] { DmsToDegrees(text); });
+    ASSERT_TRUE(fault) << "converted";
+    EXPECT_EQ(fault->kind, FailureKind::NotANumber);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "accuracy.h"
+#include "fault_of.h"
 #include "run.h"
 #include "second_group_solution.h"
 
@@ -162,12 +163,9 @@ TEST(RunFailures, AllCorrectionsZeroLeavesNoRelativeSideError) {
   work.invPs = 1.1;
   Outbox out;
   ClearFloatingPointFaults();
-  try {
-    AssessAccuracy(work, out);
-    ADD_FAILURE() << "no failure";
-  } catch (const EvaluationFault& fault) {
-    EXPECT_EQ(fault.kind, FailureKind::DivisionByZero);
-  }
+  const auto fault = FaultOf([&] { AssessAccuracy(work, out); });
+  ASSERT_TRUE(fault) << "no failure";
+  EXPECT_EQ(fault->kind, FailureKind::DivisionByZero);
   ASSERT_EQ(out.size(), 1u);
   EXPECT_EQ(out[0].field, ResultField::Text15);
   EXPECT_EQ(out[0].text, " 0 秒");
@@ -179,12 +177,9 @@ TEST(RunFailures, ZeroPivotDividesByZero) {
   work.normalMatrix[3][3] = 1;
   work.normalMatrix[4][4] = 1;
   work.normalMatrix[1][5] = 1;
-  try {
-    SolveNormalEquations(work);
-    ADD_FAILURE() << "no failure";
-  } catch (const EvaluationFault& fault) {
-    EXPECT_EQ(fault.kind, FailureKind::DivisionByZero);
-  }
+  const auto fault = FaultOf([&] { SolveNormalEquations(work); });
+  ASSERT_TRUE(fault) << "no failure";
+  EXPECT_EQ(fault->kind, FailureKind::DivisionByZero);
 }
 
 TEST(RunFailures, ARunStartsWithClearFaultFlags) {

@@ -9,6 +9,8 @@
 #include <random>
 #include <string>
 
+#include "fault_of.h"
+
 namespace velmora {
 namespace {
 
@@ -124,12 +126,9 @@ TEST(TextToNumber, RejectsWhatIsNoNumber) {
     const NumberReading reading = ReadNumber(text);
     EXPECT_FALSE(reading.ok);
     EXPECT_EQ(reading.failure, FailureKind::NotANumber);
-    try {
-      TextToNumber(text);
-      ADD_FAILURE() << "read as a number";
-    } catch (const EvaluationFault& fault) {
-      EXPECT_EQ(fault.kind, FailureKind::NotANumber);
-    }
+    const auto fault = FaultOf([&] { TextToNumber(text); });
+    ASSERT_TRUE(fault) << "read as a number";
+    EXPECT_EQ(fault->kind, FailureKind::NotANumber);
   }
 }
 
